@@ -1,0 +1,26 @@
+#pragma once
+// TUni2Euc: single 16-bit codes between Unicode and EUC-KR (CP949), through
+// the table file euc2uni.dll that lies beside the program.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+#include "TextList.h"
+
+class TUni2Euc {
+public:
+  TUni2Euc();                                          // loads euc2uni.dll beside the exe, if present
+  explicit TUni2Euc(const std::filesystem::path& table);  // loads the given file, if present
+
+  void LoadTable(const std::filesystem::path& path);   // unreadable file = empty table
+  void LoadTableBytes(const uint8_t* data, size_t size);
+  uint16_t UniToEuc(uint16_t uni) const;               // unknown: returned unchanged
+  uint16_t EucToUni(uint16_t euc) const;               // unknown: 32
+  void UniListToEuc(const TTextList& source, TTextList& target) const;
+  bool HasTable() const { return !FEucList.empty(); }
+
+private:
+  std::vector<int32_t> FEucList;  // file order
+  std::vector<int32_t> FUniList;
+  // plus whatever O(1) lookup structures the implementation builds at load
+};

@@ -1,0 +1,28 @@
+#pragma once
+// TCommonSaver: loads and saves a block of bytes from and to a named file.
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include "Sdat.h"
+
+// An error whose text the application's error box shows as it stands (UTF-8).
+class EAppError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+class TCommonSaver {
+public:
+  // Zero-fills the block, returns -1 when the file does not exist, else reads
+  // up to size bytes and returns 0. Throws EAppError "ファイル %s は開けません".
+  int32_t Load(const std::filesystem::path& name, void* block, int32_t size);
+  // Writes size bytes via a temporary file renamed over the target. Throws
+  // EAppError "ファイル %s を作成できません"; the old file survives a failure.
+  int32_t Save(const std::filesystem::path& name, const void* block, int32_t size);
+};
+
+// Version < 2 gets Version 2, Alpha 200, CopyMinimize 1.
+void ApplySettingDefaults(TSettingData& s);
+// "tolvex.dat" beside the running executable.
+std::filesystem::path SettingsFileName();

@@ -1,0 +1,29 @@
+#include "ExeDir.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#include <string>
+
+std::filesystem::path ExeDirectory() {
+  std::wstring buf(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    if (n == 0) return {};
+    if (n < buf.size()) { buf.resize(n); break; }
+    buf.resize(buf.size() * 2);  // long paths: grow until the name fits
+  }
+  return std::filesystem::path(buf).parent_path();
+}
+#else
+#include <system_error>
+
+std::filesystem::path ExeDirectory() {
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path{} : exe.parent_path();
+}
+#endif
+
+std::filesystem::path FileBesideExe(const std::filesystem::path& name) {
+  return ExeDirectory() / name;
+}
