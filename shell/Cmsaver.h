@@ -1,5 +1,6 @@
 #pragma once
 // TCommonSaver: loads and saves a block of bytes from and to a named file.
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <stdexcept>
@@ -21,6 +22,12 @@ public:
   // EAppError "ファイル %s を作成できません"; the old file survives a failure.
   int32_t Save(const std::filesystem::path& name, const void* block, int32_t size);
 };
+
+// Replaces the file's whole content through a temporary file in the same
+// folder, so a failed write never destroys the existing file. Throws
+// EAppError "ファイル %s を作成できません" when the file cannot be created and
+// "ストリームへの書き込みエラー" when writing fails.
+void WriteFileReplacing(const std::filesystem::path& name, const void* data, size_t size);
 
 // Version < 2 gets Version 2, Alpha 200, CopyMinimize 1.
 void ApplySettingDefaults(TSettingData& s);
