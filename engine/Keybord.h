@@ -30,6 +30,7 @@ public:
 private:
   void Compose();
   void ShiftBuffer(int n);
+  void Commit(int32_t code);
 
   int8_t FBuffer[5] = {};
   int32_t FCurrent = 0;
