@@ -20,7 +20,14 @@ public:
   bool HasTable() const { return !FEucList.empty(); }
 
 private:
+  void Clear();
+  void AddRecord(uint16_t euc, uint16_t uni);
+  void BuildLookups();
+
   std::vector<int32_t> FEucList;  // file order
   std::vector<int32_t> FUniList;
-  // plus whatever O(1) lookup structures the implementation builds at load
+  // Direct answers for every 16-bit code, built once at load; the first
+  // record in file order wins. Empty while the table is empty.
+  std::vector<uint16_t> FUniToEuc;
+  std::vector<uint16_t> FEucToUni;
 };

@@ -1,5 +1,6 @@
 #pragma once
 // TSettingData: the settings record, stored as its raw 32 bytes in tolvex.dat.
+#include <bit>
 #include <cstdint>
 
 struct TSettingData {
@@ -13,3 +14,4 @@ struct TSettingData {
   int32_t CopyMinimize;
 };
 static_assert(sizeof(TSettingData) == 32, "the settings file holds exactly 32 bytes");
+static_assert(std::endian::native == std::endian::little, "the record is stored as its raw little-endian bytes");
