@@ -11,6 +11,7 @@ void DecodeUtf16(const char16_t* units, size_t count, TTextList& target) {
 // lead byte at the very end pairs with the terminating 0 and ends the scan.
 void DecodeEuc(const uint8_t* bytes, size_t count, const TUni2Euc& table, TTextList& target) {
   if (bytes == nullptr) return;
+  target.reserve(target.size() + count);  // never more entries than bytes
   size_t i = 0;
   while (i < count && bytes[i] != 0) {
     const uint8_t lead = bytes[i];

@@ -3,29 +3,30 @@
 
 namespace {
 
-// Appends the bytes of one converted code. EUC-KR is ASCII-compatible, so a
+// Writes the bytes of one converted code. EUC-KR is ASCII-compatible, so a
 // code below 128 is its own single byte. Otherwise the code's two bytes go out
 // high byte first, read as a zero-terminated piece: a zero high byte gives
 // nothing and a zero low byte gives only the high byte.
-void AppendEucCode(std::string& out, uint16_t code) {
-  if (code == 0) return;
+char* PutEucCode(char* out, uint16_t code) {
   if (code < 0x80) {
-    out.push_back(static_cast<char>(code));
-    return;
+    if (code != 0) *out++ = static_cast<char>(code);
+    return out;
   }
   const auto high = static_cast<char>(code >> 8);
   const auto low = static_cast<char>(code & 0xFF);
-  if (high == 0) return;
-  out.push_back(high);
-  if (low != 0) out.push_back(low);
+  if (high == 0) return out;
+  *out++ = high;
+  if (low != 0) *out++ = low;
+  return out;
 }
 
 }  // namespace
 
 std::string EucText(const TTextList& list, const TUni2Euc& table) {
-  std::string out;
-  out.reserve(list.size() * 2);
-  for (int32_t entry : list) AppendEucCode(out, table.UniToEuc(static_cast<uint16_t>(entry)));
+  std::string out(list.size() * 2, '\0');  // at most two bytes per entry
+  char* end = out.data();
+  for (int32_t entry : list) end = PutEucCode(end, table.UniToEuc(static_cast<uint16_t>(entry)));
+  out.resize(static_cast<size_t>(end - out.data()));
   return out;
 }
 

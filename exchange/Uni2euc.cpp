@@ -96,12 +96,6 @@ void TUni2Euc::LoadTable(const std::filesystem::path& path) {
   BuildLookups();
 }
 
-uint16_t TUni2Euc::UniToEuc(uint16_t uni) const { return FUniToEuc.empty() ? uni : FUniToEuc[uni]; }
-
-uint16_t TUni2Euc::EucToUni(uint16_t euc) const {
-  return FEucToUni.empty() ? kNoRecordUni : FEucToUni[euc];
-}
-
 void TUni2Euc::UniListToEuc(const TTextList& source, TTextList& target) const {
   target.reserve(target.size() + source.size());
   for (int32_t entry : source) target.push_back(UniToEuc(static_cast<uint16_t>(entry)));

@@ -14,8 +14,9 @@ public:
 
   void LoadTable(const std::filesystem::path& path);   // unreadable file = empty table
   void LoadTableBytes(const uint8_t* data, size_t size);
-  uint16_t UniToEuc(uint16_t uni) const;               // unknown: returned unchanged
-  uint16_t EucToUni(uint16_t euc) const;               // unknown: 32
+  // Inline: they run once per character of every copy and paste.
+  uint16_t UniToEuc(uint16_t uni) const { return FUniToEuc.empty() ? uni : FUniToEuc[uni]; }  // unknown: unchanged
+  uint16_t EucToUni(uint16_t euc) const { return FEucToUni.empty() ? uint16_t{32} : FEucToUni[euc]; }  // unknown: 32
   void UniListToEuc(const TTextList& source, TTextList& target) const;
   bool HasTable() const { return !FEucList.empty(); }
 
