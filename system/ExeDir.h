@@ -3,5 +3,6 @@
 // files that lie beside the program are found wherever it was unpacked.
 #include <filesystem>
 
-std::filesystem::path ExeDirectory();
+std::filesystem::path ExeFile();       // full path of the running executable
+std::filesystem::path ExeDirectory();  // its folder
 std::filesystem::path FileBesideExe(const std::filesystem::path& name);
