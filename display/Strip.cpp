@@ -45,6 +45,9 @@ constexpr auto ByteSpread = MakeByteSpread();
 
 constexpr int JamoLeftInset = (TStrip::CellPitch - JamoSize) / 2;   // 4
 constexpr int JamoTop = (TStrip::Height - JamoSize) / 2 - 2;        // 2: bottom level with a syllable's
+// Glyphs only ever reach rows 0..17; the rows below stay blank for good.
+constexpr int InkRows = SyllableSize;
+static_assert(JamoTop + JamoSize <= InkRows);
 constexpr int VisibleCells = (TStrip::Width + TStrip::CellPitch - 1) / TStrip::CellPitch;  // 23
 
 }  // namespace
@@ -64,10 +67,7 @@ void TStrip::DrawText(const TTextList* list, const TGlyphs& glyphs) {
         Place(glyphs.JamoRows(glyph.Index), JamoSize, left + JamoLeftInset, JamoTop);
     }
   }
-  // The last word holds pixels past x = 545: the cut cell's overhang goes.
-  constexpr uint64_t lastWordKeep = (uint64_t{1} << (Width % 64)) - 1;
-  for (auto& row : FBits) row[WordsPerRow - 1] &= lastWordKeep;
-  ExpandRows();
+  ExpandRows();  // pixels past x = 545 in the last word are never expanded
 }
 
 // Cells never overlap and the strip starts blank, so OR-ing a glyph in gives
@@ -83,7 +83,7 @@ void TStrip::Place(const TGlyphRow* rows, int rowCount, int left, int top) {
 }
 
 void TStrip::ExpandRows() {
-  for (int y = 0; y < Height; ++y) {
+  for (int y = 0; y < InkRows; ++y) {
     uint8_t* out = FBytes[y].data();
     for (int b = 0; b < Width / 8; ++b) {
       const auto byte = static_cast<uint8_t>(FBits[y][b / 8] >> (8 * (b % 8)));

@@ -198,14 +198,21 @@ def syllable(a, r, c):
     return chr(FIRST_SYLLABLE + 588 * a + COLS * r + c)
 
 
+# The strip draws a syllable at its cell's top and a jamo picture 2 px
+# lower; one row down puts both on the same baseline there.
+SYLLABLE_DROP = 1
+
+
 def build_atlas(font, a):
     atlas = Bitmap(ATLAS_W, ATLAS_H)
     for r in range(ROWS):
         for c in range(COLS):
-            glyph = font.render(syllable(a, r, c), CELL)
-            if glyph.ink_box() is None:
-                raise ValueError(f"no ink for {syllable(a, r, c)!r}")
-            atlas.blit(glyph, COL_PITCH * c, ROW_PITCH * r)
+            ch = syllable(a, r, c)
+            glyph = font.render(ch, CELL)
+            box = glyph.ink_box()
+            if box is None or box[3] + SYLLABLE_DROP > CELL:
+                raise ValueError(f"{ch!r} has no ink or does not fit its cell")
+            atlas.blit(glyph, COL_PITCH * c, ROW_PITCH * r + SYLLABLE_DROP)
     return atlas
 
 
