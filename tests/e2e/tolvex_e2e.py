@@ -315,10 +315,7 @@ class Tolvex:
         return windows[0]["hwnd"] if windows else None
 
     def _find_xid(self):
-        done = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % MAIN_CAPTION],
-                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        ids = done.stdout.split()
-        return ids[0].decode() if ids else None
+        return find_xid(MAIN_CAPTION)
 
     def close(self, timeout=20):
         """Closes the main window as its close box would and waits for the end."""
@@ -340,12 +337,15 @@ class Tolvex:
         return self.process.poll() is None
 
     # --- input ---
-    def focus(self):
-        subprocess.run(["xdotool", "windowfocus", "--sync", self.xid], check=True, timeout=10)
+    def focus(self, caption=None):
+        """Gives the X focus to the main window or to another window of ours."""
+        xid = self.xid if caption is None else wait_for("the X window %r" % caption, lambda: find_xid(caption))
+        subprocess.run(["xdotool", "windowfocus", "--sync", xid], check=True, timeout=10)
 
-    def keys(self, *keys, delay_ms=30):
-        """Presses xdotool key names ("g", "shift+e", "ctrl+c", "BackSpace")."""
-        self.focus()
+    def keys(self, *keys, delay_ms=30, caption=None):
+        """Presses xdotool key names ("g", "shift+e", "ctrl+c", "BackSpace")
+        in the main window, or in the window with the given caption."""
+        self.focus(caption)
         subprocess.run(["xdotool", "key", "--delay", str(delay_ms), *keys], check=True, timeout=30)
         self.settle()
 
@@ -446,6 +446,14 @@ class Tolvex:
         l, t, r, b = (int(v) for v in self.info(window)["window-rect"].split(","))
         subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (r - l, b - t, l, t), "+repage", path],
                        check=True, timeout=30)
+
+
+def find_xid(caption):
+    """The X window Wine made for a visible window with this caption."""
+    done = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(caption)],
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    ids = done.stdout.split()
+    return ids[-1].decode() if ids else None
 
 
 def write_file(path, data):

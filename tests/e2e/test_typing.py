@@ -1,0 +1,79 @@
+"""Typing and clicking: the strip shows what the engine composed."""
+import os
+import subprocess
+import tempfile
+
+from tolvex_e2e import Tolvex, ink_mask, mask_difference, read_pbm
+
+STRIP = (8, 6, 545, 24)  # left, top, width, height in the client area
+
+
+def renderer_strip(env, keys):
+    """The strip picture tolvex-keys draws for the same keystrokes."""
+    keys_exe = os.path.join(env.bin_dir, "tolvex-keys.exe")
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "strip.pbm")
+        env.run_windows(keys_exe, "--strip", "Z:" + path.replace("/", "\\"), keys)
+        with open(path, "rb") as f:
+            return read_pbm(f.read())
+
+
+def test_typed_text_matches_renderer(env):
+    expected_w, expected_h, expected = renderer_strip(env, "gksrmf")
+    assert (expected_w, expected_h) == STRIP[2:], "renderer strip is %dx%d" % (expected_w, expected_h)
+    with Tolvex(env, Alpha=255, CopyMinimize=0) as app:
+        app.keys("g", "k", "s", "r", "m", "f")
+        shown = ink_mask(*app.grab_client(*STRIP))
+        diff = mask_difference(shown, expected)
+        assert not diff, "strip differs from the renderer in %d pixels, first %s" % (len(diff), diff[:8])
+        assert any(any(row) for row in shown), "the strip shows no ink"
+        assert app.copy_text() == "한글"
+
+
+def test_buttons_compose_like_keys(env):
+    with Tolvex(env, CopyMinimize=0) as app:
+        app.click_control(env.jamo_id(1))   # bbG ㄱ
+        app.click_control(env.jamo_id(50))  # bbA ㅏ
+        assert app.focused_id() == env.jamo_id(50)
+        assert app.copy_text() == "가"
+        app.click_control(env.id("IdBtClear"))
+        app.keys("r", "k")
+        assert app.focused_id() == env.jamo_id(50), "the key leaves the focus on its button"
+        assert app.copy_text() == "가"
+
+
+# (keys pressed, text shown); every case starts from a cleared strip.
+KEY_CASES = [
+    (["shift+e", "k"], "따"),
+    (["shift+a", "k"], "마"),          # no second column: Shift changes nothing
+    (["ctrl+e", "k"], "다"),           # Ctrl only matters for C and V
+    (["ctrl+shift+e", "k"], "따"),
+    (["r", "k", "shift+t"], "갔"),
+    (["r", "h", "o", "s", "c", "k", "s", "g", "d", "k"], "괜찮아"),
+    (["r", "k", "space", "r", "k"], "가 가"),
+    (["r", "k", "s", "BackSpace"], "가"),
+    (["BackSpace"], ""),
+    (["r", "1", "F5", "Left", "comma", "k"], "가"),  # keys outside the table add nothing
+]
+
+
+def test_key_table(env):
+    with Tolvex(env, CopyMinimize=0) as app:
+        failures = []
+        for keys, expected in KEY_CASES:
+            app.click_control(env.id("IdBtClear"))
+            app.keys(*keys)
+            got = app.copy_text()
+            if got != expected:
+                failures.append("%s gave %r, expected %r" % (" ".join(keys), got, expected))
+        assert not failures, "\n".join(failures)
+
+
+def test_caps_lock_changes_nothing(env):
+    with Tolvex(env, CopyMinimize=0) as app:
+        app.keys("Caps_Lock")
+        try:
+            app.keys("r", "k", "shift+r", "k", "e", "k")
+            assert app.copy_text() == "가까다"
+        finally:
+            app.keys("Caps_Lock")

@@ -1,0 +1,45 @@
+"""The main window as the user finds it."""
+import subprocess
+
+from tolvex_e2e import MAIN_CAPTION, Skip, Tolvex, wait_for
+
+
+def test_window_properties(env):
+    with Tolvex(env) as app:
+        info = app.info()
+        assert info["caption"] == MAIN_CAPTION
+        assert info["client"] == "573 282"
+        assert info["topmost"] == "1"
+        assert info["alpha"] == "200"
+        texts = {c["id"]: c["text"] for c in app.probe.children(app.hwnd)}
+        for name, caption in [("IdBtBack", "BS"), ("IdBtClear", "CL"), ("IdBtCopy", "CP"),
+                              ("IdBtPaste", "PS"), ("IdBtSpace", "SP"), ("IdBtClose", "Close")]:
+            assert texts.get(env.id(name)) == caption, name
+
+
+def test_status_bar_shows_hints(env):
+    with Tolvex(env) as app:
+        cases = [(env.id("IdBtClose"), "終了します"), (env.jamo_id(1), "読み：k・g か行・が行 キー：r"),
+                 (env.jamo_id(59), "")]  # ㅘ has no hint
+        for control, hint in cases:
+            left, top, right, bottom = app.probe.control(app.hwnd, control)["rect"]
+            subprocess.run(["xdotool", "mousemove", "--sync", str((left + right) // 2), str((top + bottom) // 2)],
+                           check=True)
+            wait_for("the hint %r" % hint, lambda: app.status_text() == hint, timeout=5)
+
+
+def test_menu_minimise(env):
+    with Tolvex(env) as app:
+        app.command(env.id("IdMmMin"))
+        wait_for("the window to be minimised", lambda: app.info()["iconic"] == "1", timeout=5)
+
+
+def test_menu_items(env):
+    """Menus belong to their process; where Wine lets us read them, check them."""
+    with Tolvex(env) as app:
+        items = app.probe.get("menu", app.hwnd)
+        if items is None:
+            raise Skip("this Wine does not let another process read the menu")
+        rows = {int(line.split("\t")[1]): line.split("\t") for line in items}
+        assert rows[env.id("IdMmField")][2] == "grayed"
+        assert rows[env.id("IdMmSave10")][3] == "10進UNICODEで保存(&S)"
