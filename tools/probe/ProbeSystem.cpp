@@ -3,6 +3,7 @@
 // program would.
 #include "Probe.h"
 #include "WinHandles.h"
+#include <sddl.h>
 #include <cstdio>
 
 namespace {
@@ -55,6 +56,32 @@ void RegDelete(const TProbeArgs& args, TProbeOut&) {
   ProbeFail("cannot delete the key: " + std::to_string(status));
 }
 
+// Gives a key (created when missing) the access list in SDDL form, e.g. one
+// that only allows reading, as HKEY_LOCAL_MACHINE is for a user without
+// administrator rights.
+void SetKeyAcl(const std::wstring& path, const wchar_t* sddl) {
+  TRegKey key;
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, KeyPath(path).c_str(), 0, nullptr, 0, WRITE_DAC, nullptr, key.Out(),
+                      nullptr) != ERROR_SUCCESS)
+    ProbeFail("cannot open the key");
+  PSECURITY_DESCRIPTOR sd = nullptr;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &sd, nullptr))
+    ProbeFail("bad access list");
+  LSTATUS status = RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, sd);
+  LocalFree(sd);
+  if (status != ERROR_SUCCESS) ProbeFail("cannot set the access list: " + std::to_string(status));
+}
+
+void RegLock(const TProbeArgs& args, TProbeOut&) {
+  NeedArgs(args, 1, "reg-lock KEY");
+  SetKeyAcl(args[0], L"D:P(A;;KR;;;WD)");
+}
+
+void RegUnlock(const TProbeArgs& args, TProbeOut&) {
+  NeedArgs(args, 1, "reg-unlock KEY");
+  SetKeyAcl(args[0], L"D:(A;;KA;;;WD)");
+}
+
 // Opens a file with no sharing at all and keeps it for the given milliseconds.
 void HoldFile(const TProbeArgs& args, TProbeOut&) {
   NeedArgs(args, 2, "hold-file PATH MS");
@@ -72,6 +99,8 @@ const TProbeCommandRow SystemCommands[] = {
   {"reg-get", RegGet, "reg-get KEY VALUE            a value under HKLM: TYPE DATA"},
   {"reg-set", RegSet, "reg-set KEY VALUE TEXT       write a REG_SZ value under HKLM"},
   {"reg-delete", RegDelete, "reg-delete KEY               delete a key under HKLM with its subkeys"},
+  {"reg-lock", RegLock, "reg-lock KEY                 let everyone only read a key (created if missing)"},
+  {"reg-unlock", RegUnlock, "reg-unlock KEY               give everyone full access to a key again"},
   {"hold-file", HoldFile, "hold-file PATH MS            keep a file open without sharing (prints held)"},
   {nullptr, nullptr, nullptr},
 };
