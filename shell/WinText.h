@@ -1,0 +1,30 @@
+#pragma once
+// Text between the program's UTF-8 strings and Win32's UTF-16, and the one
+// place where errors are shown to the user.
+#include <windows.h>
+#include <string>
+#include <string_view>
+
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view text);
+
+// The application's title, used by the main window and its message boxes.
+extern const wchar_t* const AppTitle;
+
+// The standard error box: the error's text, a stop icon and an OK button.
+void ShowAppError(HWND owner, std::string_view utf8Message);
+
+// Runs one handler; an error that escapes it is shown and the program goes on.
+// Returns false when the handler failed.
+template <class F>
+bool RunGuarded(HWND owner, F&& handler) {
+  try {
+    handler();
+    return true;
+  } catch (const std::exception& e) {
+    ShowAppError(owner, e.what());
+  } catch (...) {
+    ShowAppError(owner, "");
+  }
+  return false;
+}
