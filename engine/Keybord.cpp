@@ -22,21 +22,32 @@ constexpr TPair CompoundVowels[] = {
     {58, 50, 59}, {58, 51, 60}, {58, 70, 61}, {63, 54, 64}, {63, 55, 65}, {63, 70, 66}, {68, 70, 69},
 };
 
-int FindPair(const TPair* pairs, int count, int first, int following) {
-  for (int i = 0; i < count; ++i)
-    if (pairs[i].First == first && pairs[i].Following == following) return pairs[i].Result;
-  return 0;
-}
+// The pairs spread into square tables at compile time, so that a lookup on
+// every key is one index instead of a search.
+template <int First, int Count, size_t N>
+struct TPairTable {
+  int8_t Result[Count][Count] = {};
+  constexpr explicit TPairTable(const TPair (&pairs)[N]) {
+    for (const TPair& pair : pairs) Result[pair.First - First][pair.Following - First] = pair.Result;
+  }
+  constexpr int operator()(int first, int following) const {
+    if (first < First || first >= First + Count || following < First || following >= First + Count) return 0;
+    return Result[first - First][following - First];
+  }
+};
+
+constexpr TPairTable<1, 19, std::size(CompoundFinals)> CompoundFinalTable(CompoundFinals);
+constexpr TPairTable<50, 21, std::size(CompoundVowels)> CompoundVowelTable(CompoundVowels);
 
 }  // namespace
 
 int TKeyboard::FinalIndex(int first, int following) {
   if (following == 0) return first >= 1 && first <= 19 ? SingleFinal[first] : 0;
-  return FindPair(CompoundFinals, static_cast<int>(std::size(CompoundFinals)), first, following);
+  return CompoundFinalTable(first, following);
 }
 
 int TKeyboard::CombineVowel(int first, int following) {
-  return FindPair(CompoundVowels, static_cast<int>(std::size(CompoundVowels)), first, following);
+  return CompoundVowelTable(first, following);
 }
 
 int32_t TKeyboard::AddJamo(int8_t tag) {
