@@ -4,7 +4,7 @@
 set -eu
 packages="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool x11-utils
-imagemagick fonts-ipafont-gothic libhangul-dev zip unzip python3"
+imagemagick fonts-ipafont-gothic libhangul-dev pkg-config zip unzip python3"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
