@@ -23,4 +23,5 @@ set(CPACK_PACKAGE_FILE_NAME tolvex-${PROJECT_VERSION}-win64)
 # Unzipping gives one folder that holds everything; deleting it uninstalls.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
+set(CPACK_STRIP_FILES ON)  # the debug symbols stay in the build folder
 include(CPack)
