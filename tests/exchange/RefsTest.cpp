@@ -36,7 +36,7 @@ TEST(ParseRefs, ReadsReferencesAndOnlyTheSpacesAtTheFront) {
   for (const auto& c : cases) EXPECT_EQ(Parse(c.text), c.values) << '"' << c.text << '"';
 }
 
-TEST(RefValue, ReadsDecimalAndHexadecimalBodies) {
+TEST(ParseRefs, ReadsDecimalAndHexadecimalBodies) {
   struct Case {
     const char* body;
     int32_t value;
@@ -50,7 +50,10 @@ TEST(RefValue, ReadsDecimalAndHexadecimalBodies) {
       {"2147483648", 0}, {"+2147483648", 0}, {"-2147483649", 0}, {"x100000000", 0},
       {"99999999999999999999", 0}, {"&#45796", 0}, {"4e3", 0}, {"--5", 0}, {"0b1", 0},
   };
-  for (const auto& c : cases) EXPECT_EQ(RefValue(c.body), c.value) << '"' << c.body << '"';
+  for (const auto& c : cases) {
+    EXPECT_EQ(RefValue(c.body), c.value) << '"' << c.body << '"';
+    EXPECT_EQ(Parse("&#" + std::string(c.body) + ";"), TTextList{c.value}) << '"' << c.body << '"';
+  }
 }
 
 // Text that a careless reader would re-scan for every piece: it must still

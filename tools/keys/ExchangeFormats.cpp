@@ -20,7 +20,8 @@ bool Exists(const fs::path& path) {
 // --table, else the table beside the tool, else the one in the source tree,
 // so that a freshly built tool works from anywhere.
 fs::path FindTable(const TKeysOptions& options) {
-  if (!options.TablePath.empty()) return fs::u8path(options.TablePath);
+  if (!options.TablePath.empty())
+    return fs::path(std::u8string(options.TablePath.begin(), options.TablePath.end()));
   const fs::path beside = FileBesideExe("euc2uni.dll");
   if (Exists(beside)) return beside;
 #ifdef TOLVEX_SOURCE_DIR
