@@ -9,6 +9,7 @@ import os
 import sys
 import traceback
 
+sys.dont_write_bytecode = True  # keep the source tree clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import tolvex_e2e  # noqa: E402
 

@@ -8,6 +8,7 @@ import os
 import sys
 
 here = os.path.dirname(os.path.abspath(__file__))
+sys.dont_write_bytecode = True
 sys.path.insert(0, here)
 from tolvex_e2e import Env, Tolvex, wait_for  # noqa: E402
 from test_dialogs import OPTION_CAPTION, PATTERN_CAPTION  # noqa: E402

@@ -23,7 +23,7 @@ def test_status_bar_shows_hints(env):
                  (env.jamo_id(59), "")]  # ㅘ has no hint
         for control, hint in cases:
             left, top, right, bottom = app.probe.control(app.hwnd, control)["rect"]
-            subprocess.run(["xdotool", "mousemove", "--sync", str((left + right) // 2), str((top + bottom) // 2)],
+            subprocess.run(["xdotool", "mousemove", str((left + right) // 2), str((top + bottom) // 2)],
                            check=True)
             wait_for("the hint %r" % hint, lambda: app.status_text() == hint, timeout=5)
 

@@ -353,7 +353,7 @@ class Tolvex:
         subprocess.run(["xdotool", "type", "--delay", "30", text], check=True, timeout=30)
 
     def click_at(self, x, y):
-        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"], check=True, timeout=10)
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "sleep", "0.1", "click", "1"], check=True, timeout=10)
         self.settle()
 
     def click_control(self, control_id, window=None):
