@@ -65,6 +65,8 @@ private:
   std::array<std::array<TGlyphRow, GlyphGeometry::JamoSize>, JamoCount> FJamoRows{};
 };
 
+// <windows.h> maps DrawText to DrawTextW: code that sees both must
+// #undef DrawText after including <windows.h>.
 class TStrip {
 public:
   static constexpr int Width = 545, Height = 24;
