@@ -10,6 +10,12 @@
 
 #include "ExeDir.h"
 
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -141,6 +147,32 @@ TEST_F(SettingsFile, WriteFileReplacingReplacesWholeContent) {
   EXPECT_EQ(fs::file_size(p), 0u);
   EXPECT_EQ(FilesInDir(), 1u);
 }
+
+#ifndef _WIN32
+// A file size limit makes the write itself fail, as a full disk would.
+TEST_F(SettingsFile, WriteErrorKeepsTheOldContentAndLeavesNoTemporaryFile) {
+  const auto p = Path("memo.txt");
+  WriteFileReplacing(p, "old", 3);
+  const std::string big(100000, 'x');
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limited = saved;
+  limited.rlim_cur = 1000;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  std::string error;
+  try {
+    WriteFileReplacing(p, big.data(), big.size());
+  } catch (const EAppError& e) {
+    error = e.what();
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(error, "ストリームへの書き込みエラー");
+  EXPECT_EQ(Read(p), "old");
+  EXPECT_EQ(FilesInDir(), 1u);
+}
+#endif
 
 TEST_F(SettingsFile, JapaneseFolderNamesWork) {
   const auto folder = Path("設定フォルダ");
