@@ -58,6 +58,18 @@ TClassAndStyle ClassFor(TControlKind kind) {
   return {L"STATIC", 0};
 }
 
+// Labels size themselves to their text, so a substitute font with wider
+// glyphs never cuts one off.
+void FitLabelWidth(HWND label, const std::wstring& text, HFONT font, int width, int height) {
+  HDC dc = GetDC(label);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  if (extent.cx > width) SetWindowPos(label, nullptr, 0, 0, extent.cx, height, SWP_NOMOVE | SWP_NOZORDER);
+}
+
 HWND CreateControl(HWND parent, const TControlRow& row, HFONT font) {
   TClassAndStyle cs = ClassFor(row.Kind);
   DWORD style = WS_CHILD | WS_VISIBLE | cs.Style;
@@ -69,6 +81,7 @@ HWND CreateControl(HWND parent, const TControlRow& row, HFONT font) {
                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.Id)),
                               GetModuleHandleW(nullptr), nullptr);
   if (hwnd) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (hwnd && row.Kind == TControlKind::Label) FitLabelWidth(hwnd, caption, font, row.Width, row.Height);
   return hwnd;
 }
 

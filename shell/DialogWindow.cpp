@@ -36,7 +36,7 @@ int32_t TDialogWindow::ShowModal() {
   CentreOnScreen(FHandle);
   ShowWindow(FHandle, SW_SHOWNORMAL);
   SetForegroundWindow(FHandle);
-  SetFocus(GetNextDlgTabItem(FHandle, nullptr, FALSE));
+  FocusFirstTabStop();
   MSG msg;
   while (FResult == 0) {
     BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -52,6 +52,17 @@ int32_t TDialogWindow::ShowModal() {
   }
   ShowWindow(FHandle, SW_HIDE);
   return FResult;
+}
+
+// The first control in tab order takes the focus, as in any dialog.
+void TDialogWindow::FocusFirstTabStop() {
+  for (const TControlRow& row : FLayout.Controls) {
+    HWND control = Control(row.Id);
+    if (row.TabStop && IsWindowEnabled(control)) {
+      SetFocus(control);
+      return;
+    }
+  }
 }
 
 HWND TDialogWindow::Control(int id) const {

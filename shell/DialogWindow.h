@@ -30,6 +30,7 @@ public:
 private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void FocusFirstTabStop();
 
   const TWindowLayout& FLayout;
   HWND FHandle = nullptr;

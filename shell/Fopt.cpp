@@ -15,8 +15,7 @@ TfrmOption::TfrmOption() : FWindow(OptionLayout) {
 bool TfrmOption::Create(HINSTANCE instance) {
   if (!FWindow.Create(instance)) return false;
   HWND track = FWindow.Control(IdTbTrans);
-  SendMessageW(track, TBM_SETRANGEMIN, FALSE, TrackMin);
-  SendMessageW(track, TBM_SETRANGEMAX, FALSE, TrackMax);
+  SendMessageW(track, TBM_SETRANGE, TRUE, MAKELPARAM(TrackMin, TrackMax));
   SendMessageW(track, TBM_SETTICFREQ, TrackTickStep, 0);
   SendMessageW(track, TBM_SETPAGESIZE, 0, 2);
   SendMessageW(track, TBM_SETPOS, TRUE, TrackMin);
