@@ -2,10 +2,10 @@
 from tolvex_e2e import Tolvex, wait_for
 
 CF_TEXT, CF_UNICODETEXT = 1, 13
-# 한, 글, a space and a lone ㅏ (U+1161), which EUC-KR does not know.
+# 한, 글, a space and a lone ㅏ (U+1161), which goes out as EUC-KR's own ㅏ.
 KEYS = ["g", "k", "s", "r", "m", "f", "space", "k"]
 TEXT = "한글 \u1161"
-EUC = bytes.fromhex("c7d1b1db20") + bytes.fromhex("1161")
+EUC = bytes.fromhex("c7d1b1db20a4bf")
 
 COPY_CASES = [
     # CopyPattern, CF_TEXT bytes, CF_UNICODETEXT set by the program

@@ -13,7 +13,7 @@ GA, NIEUN = 0xAC00, 0x1102  # 가 composed before the paste, ㄴ typed after it
 PASTE_CASES = [
     (0, dict(unicode="X다\r\n"), [0x58, 0xB2E4, 13, 10]),
     (1, dict(text=bytes.fromhex("b4d92020b6f3")), [0xB2E4, 32, 32, 0xB77C]),
-    (1, dict(text=bytes.fromhex("b4d941")), [0xB2E4, 32]),
+    (1, dict(text=bytes.fromhex("b4d941")), [0xB2E4, 0x41]),  # ASCII stays one character
     (2, dict(text=b"&#45796; &#xb77c;"), [45796, 32, 46972]),
     (3, dict(text=b"abc &#45796;def&#X B;&#70000;&#-16;"), [45796, 0, 70000, -16]),
 ]
@@ -54,6 +54,7 @@ def test_paste_clear(env):
 def test_clipboard_held_by_another_program(env):
     with Tolvex(env, CopyPattern=2, PastePattern=0, CopyMinimize=0) as app:
         app.keys("r", "k")
+        app.probe.set_clipboard(unicode="다")  # the format is offered, only the open fails
         holder = subprocess.Popen(env.wine_command(env.probe_exe, "clip-hold", "6000"), env=env.wine_env(),
                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         try:

@@ -122,11 +122,48 @@ void Focus(const TProbeArgs& args, TProbeOut& out) {
            HandleText(info.hwndFocus) + " active " + HandleText(info.hwndActive));
 }
 
+// Memory inside another process, for messages that fill a caller's buffer.
+class TRemoteBuffer {
+public:
+  TRemoteBuffer(HWND owner, SIZE_T size) : size_(size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(owner, &pid);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process_) memory_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!memory_) ProbeFail("cannot reach the other process's memory");
+  }
+  ~TRemoteBuffer() {
+    if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  TRemoteBuffer(const TRemoteBuffer&) = delete;
+  TRemoteBuffer& operator=(const TRemoteBuffer&) = delete;
+  LPARAM Address() const { return reinterpret_cast<LPARAM>(memory_); }
+  std::wstring ReadText() const {
+    std::wstring text(size_ / sizeof(wchar_t), L'\0');
+    SIZE_T got = 0;
+    ReadProcessMemory(process_, memory_, text.data(), size_, &got);
+    return text.substr(0, text.find(L'\0'));
+  }
+private:
+  SIZE_T size_;
+  HANDLE process_ = nullptr;
+  void* memory_ = nullptr;
+};
+
+// A status bar in simple mode keeps its text apart from its parts, where
+// WM_GETTEXT does not look; SB_GETTEXT needs a buffer in the owner's process.
 void Status(const TProbeArgs& args, TProbeOut& out) {
   NeedArgs(args, 1, "status WINDOW");
   HWND bar = FindWindowExW(ResolveWindow(args[0]), nullptr, STATUSCLASSNAMEW, nullptr);
   if (!bar) ProbeFail("no status bar");
-  out.Line(TProbeOut::Escaped(WindowText(bar)));
+  if (!Ask(bar, SB_ISSIMPLE)) {
+    out.Line(TProbeOut::Escaped(WindowText(bar)));
+    return;
+  }
+  TRemoteBuffer buffer(bar, 2048 * sizeof(wchar_t));
+  Ask(bar, SB_GETTEXTW, SB_SIMPLEID, buffer.Address());
+  out.Line(TProbeOut::Escaped(buffer.ReadText()));
 }
 
 void ListMenu(HMENU menu, const std::string& path, TProbeOut& out) {
