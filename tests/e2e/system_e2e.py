@@ -5,7 +5,8 @@ import os
 import shutil
 import subprocess
 
-from tolvex_e2e import IDNO, IDYES, PROGRAM_KEYS, Probe, ProbeError, Tolvex, find_xid, wait_for
+from tolvex_e2e import (IDNO, IDYES, PROGRAM_KEYS, Probe, ProbeError, Tolvex, find_xid, unescape,
+                        wait_for)
 
 IDOK = 1
 EXTENSION_KEY = PROGRAM_KEYS[0]
@@ -131,7 +132,7 @@ class Run(Tolvex):
             return None
         kind, _, data = lines[0].partition(" ")
         assert kind == "REG_SZ", lines
-        return data
+        return unescape(data)
 
     def key_exists(self, key):
         try:
