@@ -32,12 +32,14 @@ class Run(Tolvex):
     registry: (key, value, data) written before the start; locked: keys that
     everyone may only read during the run; files: names beside the exe with
     bytes to write, or None to make a folder of that name (unreadable as a
-    file). answer(box) gives the button for each box; by default "No" to
+    file). before_launch(run) runs just before the start. answer(box) gives the button for each box; by default "No" to
     the toolbar question and OK to everything else.
     """
 
-    def __init__(self, env, registry=(), locked=(), files=None, answer=None, **kwargs):
+    def __init__(self, env, registry=(), locked=(), files=None, answer=None, before_launch=None,
+                 **kwargs):
         super().__init__(env, **kwargs)
+        self.before_launch = before_launch
         self.registry = registry
         self.locked = locked
         self.answer_box = answer or (lambda box: IDNO if box.title == "ツールバー登録" else IDOK)
@@ -63,6 +65,8 @@ class Run(Tolvex):
             self.probe("reg-set", key, value, data)
         for key in self.locked:
             self.probe("reg-lock", key)
+        if self.before_launch:
+            self.before_launch(self)
         self.launch()
         self.hwnd = wait_for("the main window", self._poll_start, timeout=60, interval=0.2)
         self.xid = wait_for("the X window of the main window", self._find_xid, timeout=10)
@@ -152,12 +156,5 @@ def reset_registry(probe):
         probe("reg-delete", key)
 
 
-def find_other_xid(caption, known):
-    done = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % caption],
-                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    ids = [i.decode() for i in done.stdout.split() if i.decode() != known]
-    return ids[-1] if ids else None
-
-
 __all__ = ["Box", "Run", "IDOK", "IDYES", "IDNO", "EXTENSION_KEY", "INSTALL_KEY",
-           "find_xid", "find_other_xid", "reset_registry"]
+           "find_xid", "reset_registry"]

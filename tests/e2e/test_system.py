@@ -1,7 +1,7 @@
 """The toolbar button and the install path as the registry and the user see
 them: the first-run question, the two menu items switching back and forth,
 and a registry that refuses changes."""
-from system_e2e import EXTENSION_KEY, IDNO, IDOK, IDYES, INSTALL_KEY, Run
+from system_e2e import EXTENSION_KEY, IDOK, IDYES, INSTALL_KEY, Run
 
 ASK = ("ツールバー登録", "IEのツールバーに登録しますか？")
 REGISTERED = ("IEに登録", "Internet Explorerのツールバーに登録しました。")
