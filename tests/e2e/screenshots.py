@@ -25,6 +25,8 @@ def main(argv):
     env = Env(build_dir, source_dir, emulator)
     with Tolvex(env, CopyMinimize=0) as app:
         app.keys("g", "k", "s", "r", "m", "f", "space", "d", "k", "s", "s", "u", "d", "g", "k", "t", "p", "d", "y")
+        app.keys("ctrl+c")  # the copy waits for every key before it, so the strip is complete
+        wait_for("the copy", lambda: app.probe.clipboard_bytes("unicode"))
         app.screenshot(os.path.join(docs, "main-window.png"))
         for command, caption, name in (("IdMmProp", PATTERN_CAPTION, "pattern-dialog.png"),
                                        ("IdMmOpt", OPTION_CAPTION, "options-dialog.png")):
