@@ -53,7 +53,7 @@ TClassAndStyle ClassFor(TControlKind kind) {
     case TControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX};
     case TControlKind::RadioButton: return {L"BUTTON", BS_AUTORADIOBUTTON};
     case TControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX};
-    case TControlKind::TrackBar: return {TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS};
+    case TControlKind::TrackBar: return {TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | TBS_FIXEDLENGTH};
   }
   return {L"STATIC", 0};
 }

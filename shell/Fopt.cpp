@@ -17,6 +17,8 @@ bool TfrmOption::Create(HINSTANCE instance) {
   HWND track = FWindow.Control(IdTbTrans);
   SendMessageW(track, TBM_SETRANGE, TRUE, MAKELPARAM(TrackMin, TrackMax));
   SendMessageW(track, TBM_SETTICFREQ, TrackTickStep, 0);
+  // A shorter thumb leaves room for the ticks below it in the 25-pixel bar.
+  SendMessageW(track, TBM_SETTHUMBLENGTH, 18, 0);
   SendMessageW(track, TBM_SETPAGESIZE, 0, 2);
   SendMessageW(track, TBM_SETPOS, TRUE, TrackMin);
   return true;
