@@ -5,7 +5,7 @@
 
 #include "Jamo.h"
 #include "KeyMap.h"
-#include "Typing.h"
+#include "KeyStrokes.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <random>
 
 #include "Jamo.h"
-#include "Typing.h"
+#include "KeyStrokes.h"
 
 namespace {
 
