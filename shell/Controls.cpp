@@ -47,7 +47,7 @@ TClassAndStyle ClassFor(TControlKind kind) {
     case TControlKind::Strip: return {L"STATIC", SS_OWNERDRAW};
     case TControlKind::Label: return {L"STATIC", SS_LEFT};
     case TControlKind::LabelRight: return {L"STATIC", SS_RIGHT};
-    case TControlKind::JamoButton: return {L"BUTTON", BS_PUSHBUTTON | BS_BITMAP | BS_CENTER | BS_VCENTER};
+    case TControlKind::JamoButton: return {L"BUTTON", BS_PUSHBUTTON | BS_CENTER | BS_VCENTER};
     case TControlKind::PushButton: return {L"BUTTON", BS_PUSHBUTTON};
     case TControlKind::StatusBar: return {STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER};
     case TControlKind::GroupBox: return {L"BUTTON", BS_GROUPBOX};

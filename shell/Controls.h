@@ -1,6 +1,7 @@
 #pragma once
 // Builds a window's controls from its layout table, one loop for all kinds.
 #include <windows.h>
+#include <commctrl.h>
 #include <map>
 #include "Layout.h"
 #include "WinHandles.h"
@@ -40,3 +41,13 @@ inline BITMAPINFO TopDownBitmapInfo(int width, int height) {
   bi.bmiHeader.biCompression = BI_RGB;
   return bi;
 }
+
+// An image list that we created.
+class TImageList : TNonCopyable {
+public:
+  explicit TImageList(HIMAGELIST h = nullptr) : h_(h) {}
+  ~TImageList() { if (h_) ImageList_Destroy(h_); }
+  HIMAGELIST Get() const { return h_; }
+private:
+  HIMAGELIST h_;
+};

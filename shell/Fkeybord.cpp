@@ -80,6 +80,12 @@ void TfrmKeyboard::FormDestroy() {
   FKeyboard.reset();
 }
 
+void TfrmKeyboard::RunFormDestroyOnce() {
+  if (FDestroyed) return;
+  FDestroyed = true;
+  RunGuarded(nullptr, [this] { FormDestroy(); });
+}
+
 void TfrmKeyboard::SetAlpha(int32_t alpha) {
   SetLayeredWindowAttributes(FHandle, 0, static_cast<BYTE>(alpha & 0xFF), LWA_ALPHA);
 }
@@ -115,11 +121,11 @@ LRESULT TfrmKeyboard::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_CLOSE: DestroyWindow(FHandle); return 0;
+    case WM_ENDSESSION:  // logging off ends the process without WM_DESTROY
+      if (wp) RunFormDestroyOnce();
+      return 0;
     case WM_DESTROY:
-      if (!FDestroyed) {
-        FDestroyed = true;
-        RunGuarded(nullptr, [this] { FormDestroy(); });
-      }
+      RunFormDestroyOnce();
       PostQuitMessage(0);
       return 0;
     default: return DefWindowProcW(FHandle, msg, wp, lp);

@@ -122,6 +122,7 @@ private:
   void Redraw();
   void TrackHint(const MSG& msg);
   void SetAlpha(int32_t alpha);
+  void RunFormDestroyOnce();
 
   TfrmPattern& FPattern;
   TfrmOption& FOption;
@@ -136,6 +137,7 @@ private:
   std::vector<HWND> FButtons;  // the 40 jamo buttons in glyph order
   TGlyphs FGlyphs;             // the 19 atlases and the 40 jamo pictures
   bool FGlyphsLoaded = false;
+  std::vector<std::unique_ptr<TImageList>> FButtonImages;
   std::vector<std::unique_ptr<TGdiObject>> FButtonPictures;
   HWND FMoji = nullptr;
   TStrip FStrip;

@@ -18,18 +18,27 @@ std::vector<uint8_t> FetchResource(std::string_view name) {
   return std::vector<uint8_t>(bytes, bytes + SizeofResource(nullptr, res));
 }
 
-// The jamo picture on the button face: ink black, white shows the face.
-HBITMAP ButtonPicture(const TInkBitmap& ink) {
+uint32_t PixelOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+
+// A picture of the jamo: black ink on the given background.
+HBITMAP InkPicture(const TInkBitmap& ink, COLORREF background) {
   BITMAPINFO bi = TopDownBitmapInfo(ink.Width, ink.Height);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap) return nullptr;
-  COLORREF face = GetSysColor(COLOR_BTNFACE);
-  uint32_t facePixel = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
   auto* pixels = static_cast<uint32_t*>(bits);
   for (int y = 0; y < ink.Height; ++y)
-    for (int x = 0; x < ink.Width; ++x) pixels[y * ink.Width + x] = ink.At(x, y) ? 0u : facePixel;
+    for (int x = 0; x < ink.Width; ++x) pixels[y * ink.Width + x] = ink.At(x, y) ? 0u : PixelOf(background);
   return bitmap;
+}
+
+// White is the mask colour, so the button face, themed or not, shows through.
+HIMAGELIST JamoImageList(const TInkBitmap& ink) {
+  TGdiObject picture(InkPicture(ink, RGB(255, 255, 255)));
+  if (!picture.Get()) return nullptr;
+  HIMAGELIST list = ImageList_Create(ink.Width, ink.Height, ILC_COLOR24 | ILC_MASK, 1, 0);
+  if (list) ImageList_AddMasked(list, static_cast<HBITMAP>(picture.Get()), RGB(255, 255, 255));
+  return list;
 }
 
 }  // namespace
@@ -46,10 +55,20 @@ void TfrmKeyboard::BuildButtonPictures() {
   if (!FGlyphsLoaded) return;
   std::span<const TControlRow* const> rows = JamoButtonsInGlyphOrder();
   for (size_t n = 0; n < rows.size(); ++n) {
-    HBITMAP picture = ButtonPicture(FGlyphs.Jamo(static_cast<int>(n)));
+    const TInkBitmap& ink = FGlyphs.Jamo(static_cast<int>(n));
+    HWND button = Control(rows[n]->Id);
+    auto list = std::make_unique<TImageList>(JamoImageList(ink));
+    BUTTON_IMAGELIST bil{list->Get(), {0, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_CENTER};
+    if (list->Get() && SendMessageW(button, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&bil))) {
+      FButtonImages.push_back(std::move(list));
+      continue;
+    }
+    // Without common controls 6: a plain bitmap on the classic face colour.
+    HBITMAP picture = InkPicture(ink, GetSysColor(COLOR_BTNFACE));
     if (!picture) continue;
     FButtonPictures.push_back(std::make_unique<TGdiObject>(picture));
-    SendMessageW(Control(rows[n]->Id), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+    SetWindowLongPtrW(button, GWL_STYLE, GetWindowLongPtrW(button, GWL_STYLE) | BS_BITMAP);
+    SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
   }
 }
 
