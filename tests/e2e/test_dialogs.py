@@ -93,3 +93,30 @@ def assert_settings(app, **changed):
     with open(app.dat_path, "rb") as f:
         data = f.read()
     assert parse_settings(data) == dict(DEFAULT_SETTINGS, **changed)
+
+
+def test_pattern_dialog_without_euc_table(env):
+    ids = env.ids
+    with Tolvex(env, CopyPattern=1, CopyMinimize=0, without=["euc2uni.dll"]) as app:
+        dialog = open_dialog(app, "IdMmProp", PATTERN_CAPTION)
+        controls = {c["id"]: c for c in app.probe.children(dialog)}
+        euc_copy, euc_paste = controls[ids["IdRbCopy1"] + 1], controls[ids["IdRbPaste1"] + 1]
+        assert euc_copy["enabled"] == "0" and euc_paste["enabled"] == "0", "EUC-KR offered without its table"
+        assert euc_copy.get("checked") == "1", "the stored EUC-KR choice is not shown"
+        assert controls[ids["IdRbCopy1"] + 2]["enabled"] == "1"
+        close_dialog(app, dialog, ids["IdDlgOk"])
+        assert app.close() == 0
+        assert_settings(app, CopyPattern=1, CopyMinimize=0)
+
+
+def test_options_dialog_clamps_stored_alpha(env):
+    ids = env.ids
+    with Tolvex(env, Alpha=300) as app:
+        assert app.info()["alpha"] == "44"  # the low 8 bits of 300
+        dialog = open_dialog(app, "IdMmOpt", OPTION_CAPTION)
+        assert app.probe.control(dialog, ids["IdTbTrans"])["pos"] == "255"
+        assert app.probe.control(dialog, ids["IdLbPer"])["text"] == "117"
+        close_dialog(app, dialog, ids["IdDlgOk"])
+        assert app.info()["alpha"] == "255"
+        assert app.close() == 0
+        assert_settings(app, Alpha=255)

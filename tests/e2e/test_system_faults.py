@@ -8,7 +8,8 @@ import time
 from system_e2e import Run
 from tolvex_e2e import Tolvex, settings_bytes, wait_for
 
-# (name, files beside the exe: bytes, or None for a folder of that name)
+HELD = "held by another program"
+# (name, files beside the exe: bytes, None for a folder of that name, or HELD)
 DAMAGED_FILES = [
     ("empty table", {"euc2uni.dll": b""}),
     ("table shorter than its count", {"euc2uni.dll": b"\x05\x00"}),
@@ -17,6 +18,7 @@ DAMAGED_FILES = [
      {"euc2uni.dll": struct.pack("<iHHHH", 0x7FFFFFFF, 0xB0A1, 0xAC00, 0xB0A2, 0xAC01)}),
     ("table with a negative count", {"euc2uni.dll": struct.pack("<i", -5) + b"\x00" * 40}),
     ("table that is a folder", {"euc2uni.dll": None}),
+    ("table held by another program", {"euc2uni.dll": HELD}),
     ("empty settings", {"tolvex.dat": b""}),
     ("7-byte settings", {"tolvex.dat": settings_bytes()[:7]}),
     ("40-byte settings", {"tolvex.dat": settings_bytes() + b"\xff" * 8}),
@@ -37,18 +39,29 @@ def rss_kb(pid, field="VmHWM"):
 def test_damaged_files_beside_the_exe(env):
     failures = []
     for name, files in DAMAGED_FILES:
-        # The EUC-KR copy is what a damaged table would upset.
-        with Run(env, files=files, CopyPattern=1, CopyMinimize=0) as app:
-            app.keys("g", "k")
-            app.probe("clip-set")
-            app.keys("ctrl+c")
-            try:
-                wait_for("the copy", lambda: app.probe.clipboard_formats(), timeout=5)
-            except AssertionError as e:
-                failures.append("%s: %s" % (name, e))
-            code = app.close_answering()
-            if code != 0:
-                failures.append("%s: exit code %s, boxes %r" % (name, code, app.boxes))
+        held = [f for f, data in files.items() if data is HELD]
+        holders = []
+
+        def hold(run):
+            holders.extend(hold_file(env, run.windows_path(f), 60000) for f in held)
+        try:
+            # The EUC-KR copy is what a damaged table would upset.
+            with Run(env, files={f: d for f, d in files.items() if d is not HELD},
+                     before_launch=hold, CopyPattern=1, CopyMinimize=0) as app:
+                app.keys("g", "k")
+                app.probe("clip-set")
+                app.keys("ctrl+c")
+                try:
+                    wait_for("the copy", lambda: app.probe.clipboard_formats(), timeout=5)
+                except AssertionError as e:
+                    failures.append("%s: %s" % (name, e))
+                code = app.close_answering()
+                if code != 0:
+                    failures.append("%s: exit code %s, boxes %r" % (name, code, app.boxes))
+        finally:
+            for holder in holders:
+                holder.kill()
+                holder.wait()
     assert not failures, "\n".join(failures)
 
 

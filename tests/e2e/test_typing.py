@@ -84,3 +84,29 @@ def test_caps_lock_changes_nothing(env):
             assert app.copy_text() == "가까다"
         finally:
             app.keys("Caps_Lock")
+
+
+def test_keys_move_the_focus(env):
+    ids = env.ids
+    cases = [("r", env.jamo_id(1)), ("shift+r", env.jamo_id(2)), ("BackSpace", ids["IdBtBack"]),
+             ("space", ids["IdBtSpace"]), ("ctrl+c", ids["IdBtCopy"]), ("ctrl+v", ids["IdBtPaste"]),
+             ("k", env.jamo_id(50))]
+    with Tolvex(env, CopyMinimize=0) as app:
+        for key, control in cases:
+            app.keys(key)
+            wait_for("the focus on %d after %s" % (control, key), lambda: app.focused_id() == control, timeout=5)
+
+
+def test_tab_order(env):
+    ids = env.ids
+    jamo_tags = [1, 3, 4, 6, 7, 8, 10, 12, 13, 15, 16, 17, 18, 19, 2, 5, 9, 11, 14,
+                 50, 52, 54, 56, 58, 62, 63, 67, 68, 70, 51, 53, 55, 57, 59, 60, 61, 64, 65, 66, 69]
+    order = [env.jamo_id(t) for t in jamo_tags] + [ids[n] for n in
+                                                   ("IdBtBack", "IdBtClear", "IdBtCopy", "IdBtPaste", "IdBtClose", "IdBtSpace")]
+    with Tolvex(env, CopyMinimize=0) as app:
+        app.keys("r")  # the focus on bbG, the first in tab order
+        seen = [app.focused_id()]
+        for _ in order[1:]:
+            app.keys("Tab")
+            seen.append(app.focused_id())
+        assert seen == order

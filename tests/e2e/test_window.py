@@ -11,6 +11,10 @@ def test_window_properties(env):
         assert info["client"] == "573 282"
         assert info["topmost"] == "1"
         assert info["alpha"] == "200"
+        style = int(info["style"], 16)
+        WS_THICKFRAME, WS_MAXIMIZEBOX, WS_MINIMIZEBOX = 0x40000, 0x10000, 0x20000
+        assert not style & (WS_THICKFRAME | WS_MAXIMIZEBOX), "the window can be resized or maximised"
+        assert style & WS_MINIMIZEBOX
         texts = {c["id"]: c["text"] for c in app.probe.children(app.hwnd)}
         for name, caption in [("IdBtBack", "BS"), ("IdBtClear", "CL"), ("IdBtCopy", "CP"),
                               ("IdBtPaste", "PS"), ("IdBtSpace", "SP"), ("IdBtClose", "Close")]:

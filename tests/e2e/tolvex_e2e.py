@@ -257,14 +257,18 @@ class Tolvex:
 
     Settings fields given as keywords are written to tolvex.dat before the
     start (the program's first-run defaults fill the others); settings=None
-    starts without a settings file, which is a first run.  first_run_answer
-    is the button pressed in the first-run question box when it appears.
+    starts without a settings file, which is a first run; dat_bytes gives the
+    file's exact bytes.  first_run_answer is the button pressed in the
+    first-run question box when it appears; without names dist files to
+    leave out (e.g. "euc2uni.dll").
     """
 
-    def __init__(self, env, settings=(), first_run_answer=IDNO, dat_bytes=None, **fields):
+    def __init__(self, env, settings=(), first_run_answer=IDNO, dat_bytes=None, without=(), **fields):
         self.env = env
         self.folder = tempfile.mkdtemp(prefix="tolvex-e2e-")
         shutil.copytree(env.dist_dir, self.folder, dirs_exist_ok=True)
+        for name in without:  # files of the dist folder this run must do without
+            os.remove(os.path.join(self.folder, name))
         self.dat_path = os.path.join(self.folder, "tolvex.dat")
         if dat_bytes is not None:
             write_file(self.dat_path, dat_bytes)
