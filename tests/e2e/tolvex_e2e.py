@@ -118,7 +118,6 @@ class Env:
         reg = os.path.join(self.source_dir, "cmake", "wine-20-e2e.reg")
         subprocess.run(self.wine_command("regedit", "/S", "Z:" + reg.replace("/", "\\")), env=self.wine_env(),
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300, check=True)
-        subprocess.run(["wineserver", "-w"], env=dict(self.wine_env(), WINEPREFIX=self.prefix), timeout=60)
         open(marker, "w").close()
 
     def wine_command(self, exe, *args):
