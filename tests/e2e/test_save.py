@@ -67,7 +67,7 @@ def test_save_failure_writes_nothing(env):
         target = os.path.join(blocker, "memo.txt")
         save_as(app, "IdMmSave10", target)
         box, _, texts = app.wait_message_box()
-        assert any("を作成できません" in t for t in texts), texts
+        assert any("を作成できません" in t and "memo.txt" in t for t in texts), texts
         assert not any("保存しました" in t for t in texts)
         app.answer(box)
         assert not app.find_dialog(), "a success message followed the error"

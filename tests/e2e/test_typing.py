@@ -18,30 +18,37 @@ def renderer_strip(env, keys):
             return read_pbm(f.read())
 
 
-def test_typed_text_matches_renderer(env):
-    expected_w, expected_h, expected = renderer_strip(env, "gksrmf")
+def assert_strip_shows(app, keys):
+    """The strip's ink on screen equals the renderer's picture for the keys."""
+    expected_w, expected_h, expected = renderer_strip(app.env, keys)
     assert (expected_w, expected_h) == STRIP[2:], "renderer strip is %dx%d" % (expected_w, expected_h)
+    assert any(any(row) for row in expected), "the renderer drew no ink"
+    diff = []
+
+    def strip_drawn():
+        # Wine reads the X key events in its own time: wait for the last one.
+        diff[:] = mask_difference(ink_mask(*app.grab_client(*STRIP)), expected)
+        return not diff
+    try:
+        wait_for("the strip", strip_drawn, timeout=5, interval=0.3)
+    except AssertionError:
+        raise AssertionError("strip differs from the renderer for %r in %d pixels, first %s"
+                             % (keys, len(diff), diff[:8]))
+
+
+def test_typed_text_matches_renderer(env):
     with Tolvex(env, Alpha=255, CopyMinimize=0) as app:
         app.keys("g", "k", "s", "r", "m", "f")
-        diff = []
-
-        def strip_drawn():
-            # Wine reads the X key events in its own time: wait for the last one.
-            diff[:] = mask_difference(ink_mask(*app.grab_client(*STRIP)), expected)
-            return not diff
-        try:
-            wait_for("the strip", strip_drawn, timeout=5, interval=0.3)
-        except AssertionError:
-            raise AssertionError("strip differs from the renderer in %d pixels, first %s" % (len(diff), diff[:8]))
-        assert any(any(row) for row in expected), "the renderer drew no ink"
+        assert_strip_shows(app, "gksrmf")
         assert app.copy_text() == "한글"
 
 
 def test_buttons_compose_like_keys(env):
-    with Tolvex(env, CopyMinimize=0) as app:
+    with Tolvex(env, Alpha=255, CopyMinimize=0) as app:
         app.click_control(env.jamo_id(1))   # bbG ㄱ
         app.click_control(env.jamo_id(50))  # bbA ㅏ
         assert app.focused_id() == env.jamo_id(50)
+        assert_strip_shows(app, "rk")
         assert app.copy_text() == "가"
         app.click_control(env.id("IdBtClear"))
         app.keys("r", "k")
