@@ -161,9 +161,15 @@ void Status(const TProbeArgs& args, TProbeOut& out) {
     out.Line(TProbeOut::Escaped(WindowText(bar)));
     return;
   }
-  TRemoteBuffer buffer(bar, 2048 * sizeof(wchar_t));
-  Ask(bar, SB_GETTEXTW, SB_SIMPLEID, buffer.Address());
-  out.Line(TProbeOut::Escaped(buffer.ReadText()));
+  // Wine answers for the simple text as part 0, Windows as SB_SIMPLEID.
+  std::wstring text;
+  for (WPARAM part : {WPARAM(0), WPARAM(SB_SIMPLEID)}) {
+    TRemoteBuffer buffer(bar, 2048 * sizeof(wchar_t));
+    Ask(bar, SB_GETTEXTW, part, buffer.Address());
+    text = buffer.ReadText();
+    if (!text.empty()) break;
+  }
+  out.Line(TProbeOut::Escaped(text));
 }
 
 void ListMenu(HMENU menu, const std::string& path, TProbeOut& out) {
