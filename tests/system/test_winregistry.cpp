@@ -16,7 +16,11 @@ protected:
     root_ = L"\\Software\\TolvexTest\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
             std::wstring(name, name + std::strlen(name)) + L"\\";
   }
-  void TearDown() override { DeleteRegTree(root_); }
+  void TearDown() override {
+    DeleteRegTree(root_);
+    // The shared parent goes once no other run is using it.
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"Software\\TolvexTest");
+  }
 
   // Stores a value of any type directly, as another program might.
   void RawSet(const std::wstring& name, DWORD type, const void* data, DWORD bytes) {
