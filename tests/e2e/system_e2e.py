@@ -4,6 +4,7 @@ box that appears during start-up and shut-down recorded and answered."""
 import os
 import shutil
 import subprocess
+import time
 
 from tolvex_e2e import (IDNO, IDYES, PROGRAM_KEYS, Probe, ProbeError, Tolvex, find_xid, unescape,
                         wait_for)
@@ -118,6 +119,23 @@ class Run(Tolvex):
         wait_for("a box after %s" % command_name, self.answer_boxes)
         assert len(self.boxes) == before + 1, self.boxes[before:]
         return self.boxes[-1]
+
+    def tools_menu_picture(self):
+        """The opened Tools menu as pixels. Another process cannot read a
+        menu's captions under Wine, but it can see them: two pictures are
+        equal exactly when the two items carry the same captions."""
+        # The pointer stays off the menu, so that no item is lit by it.
+        subprocess.run(["xdotool", "mousemove", "0", "0"], check=True, timeout=10)
+        self.keys("alt+t")
+        popup = wait_for("the Tools menu", lambda: next(
+            (w["hwnd"] for w in self.probe.windows() if w["cls"] == "#32768" and w["visible"]), None))
+        time.sleep(0.3)  # let it paint
+        left, top, right, bottom = (int(v) for v in self.info(popup)["window-rect"].split(","))
+        picture = self.grab(left, top, right - left, bottom - top)
+        self.keys("Escape", "Escape")
+        wait_for("the menu to close", lambda: not any(
+            w["cls"] == "#32768" and w["visible"] for w in self.probe.windows()))
+        return picture
 
     def close_answering(self, timeout=30):
         """Closes the window, answering boxes shown on the way; the exit code."""

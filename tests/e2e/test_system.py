@@ -107,3 +107,25 @@ def test_refused_registry_is_reported(env):
         # With the rights back, the same items work.
         assert said(app.command_box("IdIER1")) == REGISTERED
         assert app.reg(EXTENSION_KEY, "Default Visible") == "Yes"
+
+
+def test_menu_captions_follow_the_registry(env):
+    with Run(env) as app:
+        written = app.tools_menu_picture()  # "IEへの登録", "ｱﾝｲﾝｽﾄｰﾙ準備"
+        app.command_box("IdIER1")
+        assert app.tools_menu_picture() != written
+        app.command_box("IdIER1")
+        assert app.tools_menu_picture() == written
+        app.command_box("IdU1")
+        assert app.tools_menu_picture() != written
+        app.command_box("IdU1")
+        assert app.tools_menu_picture() == written
+    # A stored path leaves the layout's caption "ｱﾝｲﾝｽﾄｰﾙの準備".
+    with Run(env, registry=[(INSTALL_KEY, "path", r"C:\old\tolvex.exe")]) as app:
+        layout = app.tools_menu_picture()
+        assert layout != written
+    # So does a refused write; a refused registration keeps "IEへの登録".
+    with Run(env, locked=[EXTENSION_KEY, INSTALL_KEY]) as app:
+        assert app.tools_menu_picture() == layout
+        assert said(app.command_box("IdIER1")) == (REGISTERED[0], REFUSED)
+        assert app.tools_menu_picture() == layout
