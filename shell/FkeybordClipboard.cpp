@@ -1,29 +1,8 @@
 // Copy and paste through the clipboard in the four patterns. The clipboard is
-// held by a guard that always closes it; memory goes to the clipboard only
-// once SetClipboardData accepted it.
-#include <cstring>
+// held by a guard that always closes it.
+#include "ClipboardIO.h"
 #include "Cmsaver.h"
 #include "Fkeybord.h"
-
-namespace {
-
-// Clipboard data is sized by its owner: a hostile block may lack its
-// terminator, so every read is bounded by GlobalSize.
-void SetClipboardBytes(UINT format, const void* data, size_t size) {
-  TGlobal memory(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-  if (!memory.Get()) throw std::bad_alloc();
-  {
-    TGlobalLock lock(memory.Get());
-    if (!lock.Get()) throw std::bad_alloc();
-    std::memcpy(lock.Get(), data, size);
-  }
-  if (!SetClipboardData(format, memory.Get())) throw EAppError("クリップボードにデータを設定できません");
-  memory.Detach();  // the clipboard owns it now
-}
-
-void SetClipboardText(const std::string& bytes) { SetClipboardBytes(CF_TEXT, bytes.c_str(), bytes.size() + 1); }
-
-}  // namespace
 
 std::unique_ptr<TClipboard> TfrmKeyboard::OpenClipboardOrThrow() {
   auto clipboard = std::make_unique<TClipboard>(FHandle);
@@ -93,31 +72,26 @@ void TfrmKeyboard::PasteUnicode() {
   if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return;
   FKeyboard->CommitCurrent();
   auto clipboard = OpenClipboardOrThrow();
-  TGlobalLock lock(GetClipboardData(CF_UNICODETEXT));
-  if (!lock.Get()) return;  // emptied by another program in between: nothing to paste
-  DecodeUtf16(static_cast<const char16_t*>(lock.Get()), lock.Size() / sizeof(char16_t), FKeyboard->Text());
+  std::u16string units = ClipboardUnicode();
+  DecodeUtf16(units.data(), units.size(), FKeyboard->Text());
 }
 
 void TfrmKeyboard::PasteEuc() {
   if (!IsClipboardFormatAvailable(CF_TEXT)) return;
   FKeyboard->CommitCurrent();
   auto clipboard = OpenClipboardOrThrow();
-  TGlobalLock lock(GetClipboardData(CF_TEXT));
-  if (!lock.Get()) return;
-  DecodeEuc(static_cast<const uint8_t*>(lock.Get()), lock.Size(), *FUni2Euc, FKeyboard->Text());
+  std::string bytes = ClipboardText();
+  DecodeEuc(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), *FUni2Euc, FKeyboard->Text());
 }
 
-// The text is copied out so that the clipboard is closed before parsing.
+// The clipboard is closed before the text is parsed.
 void TfrmKeyboard::PasteRef() {
   if (!IsClipboardFormatAvailable(CF_TEXT)) return;
   FKeyboard->CommitCurrent();
   std::string text;
   {
     auto clipboard = OpenClipboardOrThrow();
-    TGlobalLock lock(GetClipboardData(CF_TEXT));
-    if (!lock.Get()) return;
-    const char* bytes = static_cast<const char*>(lock.Get());
-    text.assign(bytes, strnlen(bytes, lock.Size()));
+    text = ClipboardText();
   }
   ParseRefs(text, FKeyboard->Text());
 }

@@ -2,7 +2,7 @@
 set(TOLVEX_GUI_SOURCES
   Tolvex.cpp WinText.cpp Controls.cpp DialogWindow.cpp Fptndlg.cpp Fopt.cpp
   Fkeybord.cpp FkeybordLayout.cpp FkeybordInput.cpp FkeybordDraw.cpp
-  FkeybordClipboard.cpp FkeybordSave.cpp FkeybordSystem.cpp)
+  FkeybordClipboard.cpp FkeybordSave.cpp FkeybordSystem.cpp ClipboardIO.cpp)
 list(TRANSFORM TOLVEX_GUI_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
 
 add_executable(tolvex WIN32 ${TOLVEX_GUI_SOURCES} ${TOLVEX_RESOURCES}/tolvex.rc)
