@@ -5,10 +5,15 @@ starts the program there, sends keys and clicks with xdotool and reads the
 results back through tolvex-probe (a Windows console tool running in the same
 Wine prefix) and through screenshots.
 
-    env = Env.from_args(build_dir, source_dir, emulator)
-    with Tolvex(env, CopyPattern=1, CopyMinimize=0) as app:
-        app.keys("g", "k")
-        assert app.copy_text() == "가"
+    def test_something(env):           # in tests/e2e/test_AREA.py
+        with Tolvex(env, CopyPattern=0, CopyMinimize=0) as app:
+            app.keys("g", "k")
+            assert app.copy_text() == "가"
+
+Every test_*(env) function in a test_*.py file is a ctest test named
+e2e.AREA.NAME (tests/e2e/CMakeLists.txt). Run one with
+    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build/windows -R e2e.typing
+Set TOLVEX_E2E_KEEP=1 to keep the folder of a failed run.
 """
 import os
 import re
