@@ -17,6 +17,18 @@ namespace {
 constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD MainExStyle = WS_EX_TOPMOST | WS_EX_LAYERED;
 constexpr BYTE DesignAlpha = 200;
+
+// The main window is hidden while a dialog runs and shown again whatever the
+// dialog's outcome, an error included.
+template <class F>
+void WhileHidden(HWND window, F&& run) {
+  ShowWindow(window, SW_HIDE);
+  struct TShowAgain {
+    HWND Window;
+    ~TShowAgain() { ShowWindow(Window, SW_SHOW); }
+  } showAgain{window};
+  run();
+}
 }  // namespace
 
 TfrmKeyboard::TfrmKeyboard(TfrmPattern& pattern, TfrmOption& option) : FPattern(pattern), FOption(option) {}
@@ -201,25 +213,19 @@ void TfrmKeyboard::mmCLoseClick() { PostMessageW(FHandle, WM_CLOSE, 0, 0); }
 void TfrmKeyboard::mmMinClick() { ShowWindow(FHandle, SW_MINIMIZE); }
 
 void TfrmKeyboard::mmPropClick() {
-  ShowWindow(FHandle, SW_HIDE);
-  struct TShowAgain {
-    HWND h;
-    ~TShowAgain() { ShowWindow(h, SW_SHOW); }
-  } showAgain{FHandle};
-  FPattern.SetEucEnabled(FUni2Euc && FUni2Euc->HasTable());
-  TPatternFields fields = PatternFieldsOf(FSetting);
-  if (FPattern.Execute(fields) == 1) StorePatternFields(fields, FSetting);
+  WhileHidden(FHandle, [this] {
+    FPattern.SetEucEnabled(FUni2Euc && FUni2Euc->HasTable());
+    TPatternFields fields = PatternFieldsOf(FSetting);
+    if (FPattern.Execute(fields) == 1) StorePatternFields(fields, FSetting);
+  });
 }
 
 void TfrmKeyboard::mmOptClick() {
-  ShowWindow(FHandle, SW_HIDE);
-  struct TShowAgain {
-    HWND h;
-    ~TShowAgain() { ShowWindow(h, SW_SHOW); }
-  } showAgain{FHandle};
-  if (FOption.Execute(FSetting) != 1) return;
-  StoreOptionResult(FOption.Result(), FSetting);
-  SetAlpha(FSetting.Alpha);
+  WhileHidden(FHandle, [this] {
+    if (FOption.Execute(FSetting) != 1) return;
+    StoreOptionResult(FOption.Result(), FSetting);
+    SetAlpha(FSetting.Alpha);
+  });
 }
 
 void TfrmKeyboard::SetMenuCaption(int id, const std::wstring& caption) {
