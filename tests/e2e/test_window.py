@@ -56,3 +56,36 @@ def test_menu_items(env):
         rows = {int(line.split("\t")[1]): line.split("\t") for line in items}
         assert rows[env.id("IdMmField")][2] == "grayed"
         assert rows[env.id("IdMmSave10")][3] == "10進UNICODEで保存(&S)"
+
+
+def text_bands(width, height, pixels):
+    """Runs of rows holding text ink, each as (first row, last row, darkest r+g+b)."""
+    bands, start, darkest = [], None, 765
+    for y in range(height + 1):
+        row = pixels[y * width * 3:(y + 1) * width * 3] if y < height else b""
+        sums = [sum(row[i:i + 3]) for i in range(0, len(row), 3)]
+        inked = [v for v in sums if v < 450]
+        if inked:
+            start = y if start is None else start
+            darkest = min([darkest] + inked)
+        elif start is not None:
+            if y - start >= 6:  # separators are a line or two
+                bands.append((start, y - 1, darkest))
+            start, darkest = None, 765
+    return bands
+
+
+def test_input_field_item_is_greyed(env):
+    """The Edit menu, opened with the mouse, shows its last item greyed."""
+    with Tolvex(env) as app:
+        left, top, _, _ = (int(v) for v in app.info()["window-rect"].split(","))
+        client_x, client_y = app.client_origin()
+        app.click_at(left + 80, client_y - 9)  # "編集(&E)", the second title of the menu bar
+        popup = wait_for("the Edit menu", lambda: next((w["hwnd"] for w in app.probe.windows()
+                                                        if w["cls"] == "#32768" and w["visible"]), None))
+        l, t, r, b = (int(v) for v in app.info(popup)["window-rect"].split(","))
+        bands = text_bands(*app.grab(l + 3, t + 3, r - l - 6, b - t - 6))
+        subprocess.run(["xdotool", "key", "Escape", "Escape"], check=True)
+        assert len(bands) == 5, "the Edit menu shows %d items: %s" % (len(bands), bands)
+        assert bands[-2][2] < 100, "文字のクリア(&A) is not drawn in black"
+        assert bands[-1][2] > 150, "入力フィールド指定(&F) is not greyed"
