@@ -43,12 +43,27 @@ def test_paste_patterns(env):
     assert not failures, "\n".join(failures)
 
 
-def test_paste_clear(env):
-    with Tolvex(env, CopyPattern=2, PastePattern=0, PasteClear=1, CopyMinimize=0) as app:
-        app.keys("r", "k")
-        app.probe.set_clipboard(unicode="다")
-        app.keys("ctrl+v")
-        assert text_as_references(app) == references([0xB2E4])
+# PastePattern, PasteClear, pasted entries; 가 is being composed before the
+# paste and ㄴ is typed after it. An unknown pattern pastes and commits
+# nothing (ㄴ still joins 가 into 간), though the clear still applies.
+CLEAR_CASES = [
+    (0, 1, [0xB2E4, NIEUN]),
+    (9, 1, [NIEUN]),
+    (9, 0, [0xAC04]),
+]
+
+
+def test_paste_clear_and_unknown_pattern(env):
+    failures = []
+    for pattern, clear, expected in CLEAR_CASES:
+        with Tolvex(env, CopyPattern=2, PastePattern=pattern, PasteClear=clear, CopyMinimize=0) as app:
+            app.keys("r", "k")
+            app.probe.set_clipboard(unicode="다")
+            app.keys("ctrl+v", "s")
+            got = text_as_references(app)
+            if got != references(expected):
+                failures.append("pattern %d clear %d gave %r" % (pattern, clear, got))
+    assert not failures, "\n".join(failures)
 
 
 def test_clipboard_held_by_another_program(env):
