@@ -26,7 +26,7 @@ test-linux: build-linux
 
 # Windows programs run under Wine; the GUI tests need an X display.
 test-windows: build-windows
-	$(XVFB) ctest --preset windows
+	$(XVFB) scripts/wine-session.sh build/windows/wineprefix ctest --preset windows
 
 check-sanitize: deps
 	cmake --preset linux-sanitize >/dev/null
