@@ -3,7 +3,7 @@
 # packages already present are not touched; apt-get runs only when needed.
 set -eu
 packages="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool x11-utils
+g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth xdotool x11-utils
 imagemagick fonts-ipafont-gothic libhangul-dev pkg-config zip unzip python3"
 missing=""
 for p in $packages; do
