@@ -43,8 +43,9 @@ void RemoveQuietly(const std::filesystem::path& path) {
 
 }  // namespace
 
-int32_t TCommonSaver::Load(const std::filesystem::path& name, void* block, int32_t size) {
+int32_t TCommonSaver::Load(const std::filesystem::path& name, void* block, int32_t size, int32_t* bytesRead) {
   const size_t wanted = size > 0 ? static_cast<size_t>(size) : 0;
+  if (bytesRead) *bytesRead = 0;
   if (wanted > 0) std::memset(block, 0, wanted);
   std::error_code ec;
   const auto status = std::filesystem::status(name, ec);
@@ -57,6 +58,7 @@ int32_t TCommonSaver::Load(const std::filesystem::path& name, void* block, int32
     std::memset(block, 0, wanted);
     ThrowCannotOpen(name);
   }
+  if (bytesRead) *bytesRead = static_cast<int32_t>(in.gcount());
   return 0;
 }
 
@@ -89,7 +91,8 @@ void WriteFileReplacing(const std::filesystem::path& name, const void* data, siz
   }
 }
 
-void ApplySettingDefaults(TSettingData& s) {
+void ApplySettingDefaults(TSettingData& s, int32_t bytesRead) {
+  if (bytesRead < static_cast<int32_t>(sizeof s.Version)) s.Version = 0;
   if (s.Version >= 2) return;
   s.Version = 2;
   s.Alpha = 200;

@@ -17,7 +17,8 @@ class TCommonSaver {
 public:
   // Zero-fills the block, returns -1 when the file does not exist, else reads
   // up to size bytes and returns 0. Throws EAppError "ファイル %s は開けません".
-  int32_t Load(const std::filesystem::path& name, void* block, int32_t size);
+  // bytesRead, when given, receives how many bytes the file supplied.
+  int32_t Load(const std::filesystem::path& name, void* block, int32_t size, int32_t* bytesRead = nullptr);
   // Writes size bytes via a temporary file renamed over the target. Throws
   // EAppError "ファイル %s を作成できません"; the old file survives a failure.
   int32_t Save(const std::filesystem::path& name, const void* block, int32_t size);
@@ -29,7 +30,9 @@ public:
 // "ストリームへの書き込みエラー" when writing fails.
 void WriteFileReplacing(const std::filesystem::path& name, const void* data, size_t size);
 
-// Version < 2 gets Version 2, Alpha 200, CopyMinimize 1.
-void ApplySettingDefaults(TSettingData& s);
+// Version < 2 gets Version 2, Alpha 200, CopyMinimize 1. A file of fewer than
+// 4 bytes holds no Version at all: it counts as 0, so its stray bytes cannot
+// pass for a current record (with Alpha 0, an invisible window).
+void ApplySettingDefaults(TSettingData& s, int32_t bytesRead = sizeof(TSettingData));
 // "tolvex.dat" beside the running executable.
 std::filesystem::path SettingsFileName();

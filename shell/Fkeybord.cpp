@@ -77,8 +77,9 @@ void TfrmKeyboard::FormCreate() {
   BuildLists();
   FMoji = Control(IdImMoji);
   TCommonSaver saver;
-  int32_t loaded = saver.Load(SettingsFileName(), &FSetting, sizeof(FSetting));
-  ApplySettingDefaults(FSetting);
+  int32_t bytesRead = 0;
+  int32_t loaded = saver.Load(SettingsFileName(), &FSetting, sizeof(FSetting), &bytesRead);
+  ApplySettingDefaults(FSetting, bytesRead);
   RegisterPath(1);
   SetAlpha(FSetting.Alpha);
   SetupToolbarButton(loaded);

@@ -56,8 +56,9 @@ struct Record {
 Record LoadAndDefault(const fs::path& p, int32_t* result) {
   TSettingData s;
   std::memset(&s, 0xAB, sizeof s);
-  *result = TCommonSaver().Load(p, &s, sizeof s);
-  ApplySettingDefaults(s);
+  int32_t bytesRead = -1;
+  *result = TCommonSaver().Load(p, &s, sizeof s, &bytesRead);
+  ApplySettingDefaults(s, bytesRead);
   Record r;
   std::memcpy(r.v, &s, sizeof s);
   return r;
@@ -74,6 +75,7 @@ TEST_F(SettingsFile, LoadZeroFillsReadsAtMost32BytesAndDefaultsOldRecords) {
       {"no file", false, "", -1, {2, 0, 0, 0, 0, 0, 200, 1}},
       {"empty file", true, "", 0, {2, 0, 0, 0, 0, 0, 200, 1}},
       {"3 bytes of version 1", true, std::string("\x01\x00\x00", 3), 0, {2, 0, 0, 0, 0, 0, 200, 1}},
+      {"2 stray bytes are no version", true, std::string("\xff\xff", 2), 0, {2, 0, 0, 0, 0, 0, 200, 1}},
       {"8 bytes, version 1", true, Le32({1, 3}), 0, {2, 3, 0, 0, 0, 0, 200, 1}},
       {"version 2 kept", true, Le32({2, 1, 1, 2, 1, 1, 150, 0}), 0, {2, 1, 1, 2, 1, 1, 150, 0}},
       {"version all ones", true, Le32({0xFFFFFFFF, 0, 0, 0, 0, 0, 0, 0}), 0, {0xFFFFFFFF, 0, 0, 0, 0, 0, 0, 0}},
