@@ -81,16 +81,7 @@ void TDialogWindow::SetChecked(int id, bool checked) {
 void TDialogWindow::SetText(int id, const std::wstring& text) { SetWindowTextW(Control(id), text.c_str()); }
 
 LRESULT CALLBACK TDialogWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<TDialogWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (msg == WM_NCCREATE) {
-    self = static_cast<TDialogWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->FHandle = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  LRESULT result = 0;
-  if (RunGuarded(hwnd, [&] { result = self->HandleMessage(msg, wp, lp); })) return result;
-  return DefWindowProcW(hwnd, msg, wp, lp);
+  return ObjectWindowProc(hwnd, msg, wp, lp, &TDialogWindow::FHandle, &TDialogWindow::HandleMessage);
 }
 
 LRESULT TDialogWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -108,18 +108,9 @@ void TfrmKeyboard::AppHint(std::string_view hint) {
   SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Widen(hint).c_str()));
 }
 
+// No exception may cross into Win32: whatever a handler lets escape is shown.
 LRESULT CALLBACK TfrmKeyboard::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<TfrmKeyboard*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (msg == WM_NCCREATE) {
-    self = static_cast<TfrmKeyboard*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->FHandle = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  LRESULT result = 0;
-  // No exception may cross into Win32: whatever a handler lets escape is shown here.
-  if (RunGuarded(hwnd, [&] { result = self->HandleMessage(msg, wp, lp); })) return result;
-  return DefWindowProcW(hwnd, msg, wp, lp);
+  return ObjectWindowProc(hwnd, msg, wp, lp, &TfrmKeyboard::FHandle, &TfrmKeyboard::HandleMessage);
 }
 
 LRESULT TfrmKeyboard::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -28,3 +28,21 @@ bool RunGuarded(HWND owner, F&& handler) {
   }
   return false;
 }
+
+// The window procedure of a window created for an object (the last argument
+// of CreateWindowEx): the object is kept in the window's user data, learns its
+// handle, and gets every message through its handler, guarded as above.
+template <class T>
+LRESULT ObjectWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, HWND T::*handle,
+                         LRESULT (T::*handler)(UINT, WPARAM, LPARAM)) {
+  auto* self = reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (msg == WM_NCCREATE) {
+    self = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    self->*handle = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  LRESULT result = 0;
+  if (RunGuarded(hwnd, [&] { result = (self->*handler)(msg, wp, lp); })) return result;
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
